@@ -90,7 +90,10 @@ void writeFileAtomically(const std::filesystem::path& path, const std::vector<st
 {
     if (path.empty() || !path.has_filename())
         throw IoError("Invalid filename");
-    std::string tmpl = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";
+    hidden += path.filename().string();
+    hidden += ".XXXXXX";
+    std::string tmpl = (path.parent_path() / hidden).string();
     Fd fd(::mkstemp(tmpl.data()));
     if (fd.get() < 0)
         throw IoError(openErrorText(errno, path));

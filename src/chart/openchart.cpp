@@ -58,25 +58,34 @@ void loadProject(OpenChart& chart, const ChartFolder& folder, std::string_view n
     chart.entry_count = 0;
     if (on_opened)
         on_opened();
-    RecordImage image{};
-    long long read_records = 0;
-    do {
-        ++chart.entry_count;
-        std::size_t got = 0;
-        while (got < kRecordSize) {
-            const ssize_t n = ::read(fd, image.data() + got, kRecordSize - got);
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                throwIoError(errno);
-            }
-            if (n == 0)
-                throw IoError("Read beyond end of file");
-            got += static_cast<std::size_t>(n);
+    // One read for the whole file; records are then taken in order, so a file that comes up
+    // short leaves the state a record-by-record read would.
+    const std::size_t want = static_cast<std::size_t>(std::max<long long>(records, 1)) * kRecordSize;
+    std::vector<std::uint8_t> bytes(want);
+    std::size_t got = 0;
+    int read_error = 0;
+    while (got < want) {
+        const ssize_t n = ::read(fd, bytes.data() + got, want - got);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            read_error = errno;
+            break;
         }
-        chart.entries[chart.entry_count] = decodeEntry(image.data());
-        ++read_records;
-    } while (read_records < records);
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    const auto complete = static_cast<long long>(got / kRecordSize);
+    for (long long i = 0; i < std::max<long long>(records, 1); ++i) {
+        ++chart.entry_count;
+        if (i >= complete) {
+            if (read_error != 0)
+                throwIoError(read_error);
+            throw IoError("Read beyond end of file");
+        }
+        chart.entries[chart.entry_count] = decodeEntry(bytes.data() + static_cast<std::size_t>(i) * kRecordSize);
+    }
 }
 
 void saveProject(const OpenChart& chart, const WriteProbe& probe)

@@ -2,6 +2,7 @@
 // The open chart: at most 800 entries, entry 1 the header, 2..entry_count the events.
 #include "chart/chartentry.h"
 #include "chart/chartfolder.h"
+#include "chart/error.h"
 #include "chart/fileio.h"
 
 #include <array>
@@ -14,7 +15,7 @@ namespace zentrel {
 
 inline constexpr int kMaxEntries = 800;
 
-class IoError;
+
 
 struct OpenChart {
     // entries[1..800]; slot 0 is unused so numbers read as they do on screen and in files.
