@@ -3,6 +3,9 @@
 #include "chart/error.h"
 #include "dialogs/about_form.h"
 #include "dialogs/newchart.h"
+#include "dialogs/newevent.h"
+#include "dialogs/newevent_categoryselect.h"
+#include "dialogs/viewevent.h"
 #include "dialogs/openchart.h"
 #include "dialogs/tuto.h"
 #include "platform/flatstyle.h"
@@ -363,8 +366,35 @@ void notYet(QWidget* parent)
 }
 } // namespace
 
-void TForm1::bt_addeventClick() { notYet(this); }
-void TForm1::FlatButton1Click() { notYet(this); }
+void TForm1::bt_addeventClick()
+{
+    if (chart().isFull()) {
+        platform::showInfo(this, QString::fromLatin1(kChartFullMessage));
+        return;
+    }
+    session_.selected_category.clear();
+    {
+        TNewEventCategorySelect chooser(session_, this);
+        chooser.exec();
+    }
+    if (session_.selected_category.empty())
+        return;
+    session_.event_mode = 1;
+    {
+        Tnew_event editor(session_, this);
+        editor.exec();
+    }
+    PrepareHTML(true);
+}
+
+void TForm1::FlatButton1Click()
+{
+    {
+        Tview_event list(session_, this);
+        list.exec();
+    }
+    PrepareHTML(true);
+}
 
 void TForm1::OpenCharts1Click()
 {

@@ -121,7 +121,7 @@ QSpinBox::up-arrow:disabled, QDoubleSpinBox::up-arrow:disabled { image: url("@pi
 QSpinBox::down-arrow, QDoubleSpinBox::down-arrow { image: url("@pictures/down.png"); width: 7px; height: 4px; }
 QSpinBox::down-arrow:off, QDoubleSpinBox::down-arrow:off,
 QSpinBox::down-arrow:disabled, QDoubleSpinBox::down-arrow:disabled { image: url("@pictures/down_off.png"); }
-QComboBox { padding-right: 18px; }
+QComboBox { padding-right: 18px; combobox-popup: 0; } /* a list of maxVisibleItems rows */
 QComboBox::drop-down {
     subcontrol-origin: border; subcontrol-position: top right; width: 15px;
     background-color: @face; border-left: 1px solid @editborder;

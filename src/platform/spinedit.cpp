@@ -118,7 +118,7 @@ void IntSpinEdit::fixup(QString& input) const
 int IntSpinEdit::valueFromText(const QString& text) const
 {
     const auto v = parseWhole(text);
-    return v ? clamped(saturate(*v)) : lower_;
+    return v ? saturate(*v) : 0;
 }
 
 QString IntSpinEdit::textFromValue(int v) const
@@ -148,7 +148,6 @@ void IntSpinEdit::commit()
 
 void IntSpinEdit::focusOutEvent(QFocusEvent* event)
 {
-    commit(); // before the base class emits editingFinished
     QSpinBox::focusOutEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #include "chart/catalogue.h"
 #include "chart/error.h"
+#include "chart/eventlabels.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -117,4 +118,28 @@ TEST(Catalogue, ShippedCatalogueHasTheRowsTheChartRelyOn)
     EXPECT_TRUE(family);
     EXPECT_NE(cat->row(kEndYearMarkerType).category, kBirthdaysCategory);
     EXPECT_TRUE(cat->row(kEndYearMarkerType).end_label.empty());
+}
+
+TEST(EventLabels, CategoryChoicesAndItemTexts)
+{
+    auto cat = std::make_unique<Catalogue>();
+    parseCatalogue(*cat, "a\t\t\t\tA\nb\t\t\t\tB\nc\t\t\t\tA\nd\t\t\t\tC\ne\t\t\t\tc\n");
+    EXPECT_EQ(categoryChoices(*cat, "P"), (std::vector<std::string>{"A", "B", "C", "c", "P"}));
+    EXPECT_EQ(categoryChoices(*cat, "A"), (std::vector<std::string>{"A", "B", "C", "c", "A"}));
+    EXPECT_EQ(categoryChoices(Catalogue{}, ""), (std::vector<std::string>{""}));
+    EXPECT_EQ(eventCategory(*cat, "P", 99), "P");
+    EXPECT_EQ(eventCategory(*cat, "P", 4), "C");
+    EXPECT_EQ(eventCategory(*cat, "P", 60), "");
+
+    TChartEntry span;
+    span.start_year = 1990;
+    span.end_year = 1995;
+    span.text = "Lived in town";
+    TChartEntry single;
+    single.start_year = 2001;
+    single.text = "Visit";
+    EXPECT_EQ(existingEventText(span), "(1990-1995) Lived in town");
+    EXPECT_EQ(existingEventText(single), "(2001) Visit");
+    EXPECT_EQ(eventListText("Home", span), "Home)1990-1995 Lived in town");
+    EXPECT_EQ(eventListText("Home", single), "Home)2001 Visit");
 }
