@@ -230,9 +230,20 @@ void TForm1::Timer1Timer()
     HTMLViewer1->loadFile(session_.file(QStringLiteral("welcome.html")));
 }
 
+// Looked at once the handler that moved the window is done, so a layout switch docks the
+// tutorial to the new width.
 void TForm1::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
+    if (!move_pending_) {
+        move_pending_ = true;
+        QTimer::singleShot(0, this, &TForm1::followMove);
+    }
+}
+
+void TForm1::followMove()
+{
+    move_pending_ = false;
     if (x() != last_left_ || y() != last_top_) {
         last_left_ = x();
         last_top_ = y();

@@ -109,6 +109,7 @@ private:
     void buildMenu();
     void loadSkin(const QString& file);
     void dockTutorial();
+    void followMove();
     void runCreation(void (TForm1::*step)());
     void stepLoadSkin();
     void stepPrintSettings();
@@ -119,6 +120,7 @@ private:
     bool first_tick_ = true;
     int last_left_ = 0;
     int last_top_ = 0;
+    bool move_pending_ = false;
     QPointer<Ttutorial> tutorial_;
     QString last_export_;
     std::string cut_warned_for_;

@@ -118,7 +118,7 @@ void IntSpinEdit::fixup(QString& input) const
 int IntSpinEdit::valueFromText(const QString& text) const
 {
     const auto v = parseWhole(text);
-    return v ? saturate(*v) : 0;
+    return v ? clamped(saturate(*v)) : lower_;
 }
 
 QString IntSpinEdit::textFromValue(int v) const
@@ -148,6 +148,7 @@ void IntSpinEdit::commit()
 
 void IntSpinEdit::focusOutEvent(QFocusEvent* event)
 {
+    commit(); // before the base class emits editingFinished
     QSpinBox::focusOutEvent(event);
 }
 
