@@ -24,7 +24,7 @@ Tztl_about::Tztl_about(Session& session, QWidget* parent)
     Label1->move(24, 56);
     Label1->adjustSize();
 
-    Label3 = new QLabel(QStringLiteral("Version " ZENTREL_VERSION " - the chart of a life, year by year"), this);
+    Label3 = new QLabel(QStringLiteral("Version " ZENTREL_VERSION), this);
     Label3->setStyleSheet(QStringLiteral("background: transparent;"));
     Label3->move(87, 95);
     Label3->adjustSize();

@@ -35,7 +35,11 @@ Tnew_chart::Tnew_chart(TForm1& form)
     label(this, QStringLiteral("Year Born :"), 21, 85);
     year_born = new platform::IntSpinEdit(this);
     year_born->setGeometry(140, 82, 121, 20);
-    label(this, QStringLiteral("Year of Time Line End :"), 21, 117);
+    QLabel* end_label = label(this, QStringLiteral("Year of Time Line End :"), 21, 117);
+    QFont narrow = end_label->font(); // the longest caption must end before its box
+    narrow.setPixelSize(10);
+    end_label->setFont(narrow);
+    end_label->adjustSize();
     year_end = new platform::IntSpinEdit(this);
     year_end->setGeometry(140, 114, 121, 20);
     label(this, QStringLiteral("Personal Event:"), 21, 149);

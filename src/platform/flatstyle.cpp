@@ -79,7 +79,7 @@ QString flatStyleSheet()
 QPushButton {
     background-color: @face; color: black;
     border: 1px solid @border; border-radius: 0px;
-    padding: 2px 8px; min-height: 16px;
+    padding: 2px 3px; min-height: 16px;
 }
 QPushButton:hover { border-color: @shadow; }
 QPushButton:focus { background-color: @face; border-color: @shadow; }
