@@ -224,13 +224,17 @@ void Tnew_event::FlatComboBox1Change()
         Label3->setVisible(!single);
         year_end->setVisible(!single);
         FlatCheckBox1->setVisible(!single);
-    } else if (type != 0) {
+        // A ticked "Don't apply the end year" still holds for the new type: hidden at 0, not a
+        // visible box whose value Ok would store.
+        if (!single && FlatCheckBox1->isChecked())
+            FlatCheckBox1Click();
+    } else if (FlatComboBox1->currentIndex() >= 0) {
         DescriptionLabel->setText(QString::fromLatin1(kUnknownTypeText));
     }
     caption_list->clear();
     const OpenChart& chart = *session_.chart;
     for (int k = 2; k <= chart.entry_count; ++k)
-        if (type != 0 && chart.entries[k].type_index == type)
+        if (FlatComboBox1->currentIndex() >= 0 && chart.entries[k].type_index == type)
             caption_list->addItem(platform::fromCp1252(existingEventText(chart.entries[k])));
 }
 
@@ -255,8 +259,8 @@ void Tnew_event::FlatCheckBox1Click()
 void Tnew_event::bt_okClick()
 {
     const int type = selectedType();
-    if (type == 0)
-        return; // nothing to record without a type
+    if (FlatComboBox1->currentIndex() < 0)
+        return; // nothing to record without a type (0 may be a stored type number)
     if (isSingleYear(type)) {
         year_end->setLowerBound(0);
         year_end->setValue(0);
