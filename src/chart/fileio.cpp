@@ -86,7 +86,7 @@ std::string readWholeFile(const std::filesystem::path& path)
 }
 
 void writeFileAtomically(const std::filesystem::path& path, const std::vector<std::string_view>& chunks,
-                         const WriteProbe& probe)
+                         const WriteProbe& probe, bool flush)
 {
     if (path.empty() || !path.has_filename())
         throw IoError("Invalid filename");
@@ -117,7 +117,7 @@ void writeFileAtomically(const std::filesystem::path& path, const std::vector<st
             ++chunk;
             writeAll(fd.get(), c);
         }
-        if (::fsync(fd.get()) != 0)
+        if (flush && ::fsync(fd.get()) != 0)
             throwIoError(errno);
         if (::close(fd.release()) != 0)
             throwIoError(errno);

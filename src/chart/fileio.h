@@ -18,8 +18,9 @@ using WriteProbe = std::function<void(int chunk)>;
 
 // Writes the chunks to a temporary file beside `path`, flushes it to disk and renames it over
 // `path`, so a failure leaves any old file whole. Throws IoError.
+// `flush` = false skips the flush to disk, for work files that are made anew on every use.
 void writeFileAtomically(const std::filesystem::path& path, const std::vector<std::string_view>& chunks,
-                         const WriteProbe& probe = {});
+                         const WriteProbe& probe = {}, bool flush = true);
 
 // The text for an errno from opening `path`: a missing folder reads as "Invalid filename".
 std::string openErrorText(int err, const std::filesystem::path& path);

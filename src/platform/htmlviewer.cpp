@@ -62,8 +62,6 @@ void HtmlViewer::loadFile(const QString& path)
         throw IoError("File not found");
     file_ = info.absoluteFilePath();
     loading_ = true;
-    // A reload of the same file must not come from a cache.
-    page()->profile()->clearHttpCache();
     load(QUrl::fromLocalFile(file_));
 }
 

@@ -6,7 +6,7 @@ namespace zentrel {
 
 void writePageFile(const std::filesystem::path& path, const std::string& bytes)
 {
-    writeFileAtomically(path, {bytes});
+    writeFileAtomically(path, {bytes}, {}, false);
 }
 
 void exportSpreadsheet(const std::filesystem::path& chart_page, const std::filesystem::path& dest)

@@ -25,7 +25,7 @@ void writeChartPage(ChartGrid& grid, std::string& out);
 // HTML-escaped. Throws std::invalid_argument for a count outside 6..25.
 void writePrintPage(const ChartGrid& grid, int years_per_page, std::string_view title, std::string& out);
 
-// Replaces `path` with `bytes`, crash-safely. Throws IoError.
+// Replaces `path` with `bytes` (a work file: replaced whole, not flushed to disk). Throws IoError.
 void writePageFile(const std::filesystem::path& path, const std::string& bytes);
 
 // The spreadsheet export: a byte copy of the chart page, replacing any file at `dest`.

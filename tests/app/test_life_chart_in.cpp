@@ -166,6 +166,20 @@ TEST(MainWindow, PrepareHtmlWritesTheChartPageAndShowsIt)
     EXPECT_TRUE(text.contains("Mill Lane, Leeds"));
     EXPECT_TRUE(text.contains("Flower shows"));
 
+    // The same file written again shows its new content, not a cached copy.
+    TChartEntry fresh;
+    fresh.type_index = 1;
+    fresh.start_year = 1990;
+    fresh.text = "Fresh event";
+    w.chart().appendEvent(fresh);
+    loaded = false;
+    w.PrepareHTML(true);
+    ASSERT_TRUE(waitFor([&] { return loaded; }));
+    text.clear();
+    w.HTMLViewer1->page()->toPlainText([&](const QString& t) { text = t; });
+    ASSERT_TRUE(waitFor([&] { return !text.isEmpty(); }));
+    EXPECT_TRUE(text.contains("Fresh event"));
+
     // Without a page, only the grid is built; the file stays as it was.
     fs::remove(f.dir / "test.html");
     w.PrepareHTML(false);
