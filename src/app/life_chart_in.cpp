@@ -1,6 +1,7 @@
 #include "app/life_chart_in.h"
 
 #include "chart/error.h"
+#include "chart/text.h"
 #include "dialogs/about_form.h"
 #include "dialogs/newchart.h"
 #include "dialogs/newevent.h"
@@ -305,7 +306,8 @@ void TForm1::openChart(const std::string& name)
     try {
         loadProject(*loaded, session_.charts, name);
     } catch (const IoError& e) {
-        throw IoError("The chart \"" + name + "\" could not be opened: " + e.what());
+        // Error texts are shown as UTF-8; the name is stored in the chart's code page.
+        throw IoError("The chart \"" + cp1252ToUtf8(name) + "\" could not be opened: " + e.what());
     }
     session_.chart = std::move(loaded);
     enableEventButtons();
