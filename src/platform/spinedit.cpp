@@ -12,6 +12,18 @@ namespace zentrel::platform {
 
 namespace {
 
+// Which arrows work for a value between two limits.
+template <typename T>
+QAbstractSpinBox::StepEnabled stepsWithin(T value, T bottom, T top)
+{
+    QAbstractSpinBox::StepEnabled enabled = QAbstractSpinBox::StepNone;
+    if (value < top)
+        enabled |= QAbstractSpinBox::StepUpEnabled;
+    if (value > bottom)
+        enabled |= QAbstractSpinBox::StepDownEnabled;
+    return enabled;
+}
+
 bool isPartialNumber(const QString& text)
 {
     return text.isEmpty() || text == u"+" || text == u"-" || text == u"." || text == u"+."
@@ -128,17 +140,8 @@ QString IntSpinEdit::textFromValue(int v) const
 
 QAbstractSpinBox::StepEnabled IntSpinEdit::stepEnabled() const
 {
-    if (isReadOnly())
-        return StepNone;
-    const int v = value();
-    const int top = isBounded() ? upper_ : INT_MAX;
-    const int bottom = isBounded() ? lower_ : INT_MIN;
-    StepEnabled enabled = StepNone;
-    if (v < top)
-        enabled |= StepUpEnabled;
-    if (v > bottom)
-        enabled |= StepDownEnabled;
-    return enabled;
+    return isReadOnly() ? StepNone
+                        : stepsWithin(value(), isBounded() ? lower_ : INT_MIN, isBounded() ? upper_ : INT_MAX);
 }
 
 void IntSpinEdit::commit()
@@ -264,17 +267,9 @@ QString DecimalSpinEdit::textFromValue(double v) const
 
 QAbstractSpinBox::StepEnabled DecimalSpinEdit::stepEnabled() const
 {
-    if (isReadOnly())
-        return StepNone;
-    const double v = value();
-    const double top = isBounded() ? upper_ : unboundedLimit;
-    const double bottom = isBounded() ? lower_ : -unboundedLimit;
-    StepEnabled enabled = StepNone;
-    if (v < top)
-        enabled |= StepUpEnabled;
-    if (v > bottom)
-        enabled |= StepDownEnabled;
-    return enabled;
+    return isReadOnly() ? StepNone
+                        : stepsWithin(value(), isBounded() ? lower_ : -unboundedLimit,
+                                      isBounded() ? upper_ : unboundedLimit);
 }
 
 void DecimalSpinEdit::commit()
