@@ -51,6 +51,7 @@ Tnew_chart::Tnew_chart(TForm1& form)
     FlatButton2 = new QPushButton(QStringLiteral("Cancel"), this);
     FlatButton2->setGeometry(184, 180, 73, 22);
     cxRichEdit1 = addHelpPane(this, QRect(17, 224, 313, 121));
+    my_name->setFocus();
     connect(FlatButton1, &QPushButton::clicked, this, &Tnew_chart::FlatButton1Click);
     connect(FlatButton2, &QPushButton::clicked, this, &QDialog::reject);
     FormCreate();

@@ -24,6 +24,7 @@ TNewEventCategorySelect::TNewEventCategorySelect(Session& session, QWidget* pare
     FlatButton2 = new QPushButton(QStringLiteral("Cancel"), this);
     FlatButton2->setGeometry(184, 176, 73, 22);
     cxRichEdit1 = addHelpPane(this, QRect(17, 224, 313, 121));
+    event_categories->setFocus(); // arrow keys pick an item at once
     connect(FlatButton1, &QPushButton::clicked, this, &TNewEventCategorySelect::FlatButton1Click);
     connect(FlatButton2, &QPushButton::clicked, this, &QDialog::reject);
     connect(event_categories, &QListWidget::itemDoubleClicked, this, &TNewEventCategorySelect::FlatButton1Click);

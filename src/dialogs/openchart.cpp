@@ -26,6 +26,7 @@ Topen_chart::Topen_chart(TForm1& form)
     FlatButton3 = new QPushButton(QStringLiteral("Delete"), this);
     FlatButton3->setGeometry(207, 176, 73, 22);
     cxRichEdit1 = addHelpPane(this, QRect(17, 224, 313, 121));
+    people_chartlist->setFocus(); // arrow keys pick an item at once
     connect(FlatButton1, &QPushButton::clicked, this, &Topen_chart::FlatButton1Click);
     // Cancel keeps chart_path, like the close box: later changes to the chart still save.
     connect(FlatButton2, &QPushButton::clicked, this, &QDialog::reject);
